@@ -1,0 +1,2 @@
+// The saved-game file.
+#include "SavedGame.h"

@@ -1,0 +1,2 @@
+// The interface texts in six languages.
+#include "Language.h"

@@ -1,0 +1,12 @@
+// Program entry: the application, its windows and the message loop.
+#include "Unit1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    TForm1 form;
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,2 @@
+// A drawing surface over a QImage.
+#include "Canvas.h"
