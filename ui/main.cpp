@@ -1,12 +1,23 @@
-// Program entry: the application, its windows and the message loop.
+// Program entry: the application, its three windows in their order, and the message loop.
+#include "Seam.h"
 #include "Unit1.h"
+#include "Windows.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <exception>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    TForm1 form;
-    form.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("kestrune"));
+    QtSeam seam;
+    try {
+        const std::unique_ptr<Windows> windows = CreateWindows(seam);
+        windows->form1->show();
+        QApplication::exec();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, QStringLiteral("Kestrune for Windows"), QString::fromLocal8Bit(e.what()));
+    }
+    return 0;
 }

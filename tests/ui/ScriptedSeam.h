@@ -75,8 +75,8 @@ private:
     {
         if (queue.empty())
             return std::nullopt;
-        std::optional<T> answer = queue.front();
+        const std::optional<T> answer = std::move(queue.front());
         queue.pop_front();
-        return answer;
+        return answer.has_value() ? std::optional<T>(*answer) : std::nullopt;
     }
 };

@@ -1,0 +1,313 @@
+// The main window driven headless: start-up, a whole game with the mouse, painting, languages
+// and the settings boxes.
+#include "ScriptedSeam.h"
+#include "Unit1.h"
+#include "Unit5.h"
+#include "Windows.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+using namespace kestrune;
+
+namespace {
+
+const QString kReadFailureCaption = QStringLiteral("Ошибка при чтении реестра");
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+public:
+    // QSettings settles the location of its files once per process, so it is set before any.
+    explicit TestMainWindow(const QString& configHome)
+        : m_configFile(configHome + QStringLiteral("/Brenvik/Hyvarro.conf"))
+    {
+    }
+
+private:
+    QString m_configFile;
+    ScriptedSeam m_seam;
+
+    void WriteConfig(const QByteArray& text)
+    {
+        QDir().mkpath(QFileInfo(m_configFile).path());
+        QFile file(m_configFile);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+
+    QByteArray ReadConfig() const
+    {
+        QFile file(m_configFile);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    std::unique_ptr<Windows> Start()
+    {
+        m_seam = ScriptedSeam();
+        auto windows = CreateWindows(m_seam);
+        windows->form1->show();
+        QTest::qWait(1);
+        return windows;
+    }
+
+    // Clicks the centre of a cell with a real press and release.
+    static void Click(TForm1& form, const Cell& c, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const PixelPoint centre = form.geometry().CellCentre(c);
+        QTest::mouseClick(&form, button, {}, QPoint(int(centre.x), int(centre.y)));
+    }
+
+    static bool AreaIsBlack(const TForm1& form)
+    {
+        const Geometry g = form.geometry();
+        const QImage& canvas = form.canvas();
+        for (std::int64_t y = g.OriginY(); y < g.OriginY() + g.BoardExtent() && y < canvas.height(); ++y)
+            for (std::int64_t x = g.OriginX(); x < g.OriginX() + g.BoardExtent() && x < canvas.width(); ++x)
+                if (canvas.pixel(int(x), int(y)) != qRgb(0, 0, 0))
+                    return false;
+        return true;
+    }
+
+private slots:
+    void init()
+    {
+        QFile::remove(m_configFile);
+        QDir(m_configFile).removeRecursively();
+    }
+
+    void firstStart()
+    {
+        auto w = Start();
+        TForm1& form = *w->form1;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Kestrune for Windows"));
+        QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("3x3x3x3"));
+        QCOMPARE(form.ComboBox2->currentText(), QStringLiteral("English"));
+        QCOMPARE(form.ToolButton1->toolTip(), QStringLiteral("Start game"));
+        QCOMPARE(form.Label1->text(), QStringLiteral("size"));
+        QCOMPARE(form.SaveDialog1.title, QStringLiteral("Save a game"));
+        QCOMPARE(form.OpenDialog1.title, QStringLiteral("Open a game"));
+        QCOMPARE(QString::fromUtf8(form.Msg.MsgNotInGame), QStringLiteral("You are not currently in game"));
+        QVERIFY(m_seam.boxes.empty());
+        QVERIFY(AreaIsBlack(form));
+        QVERIFY(!QFile::exists(m_configFile));  // nothing is written at start-up
+    }
+
+    void storedLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<int>("comboIndex");
+        QTest::addColumn<QString>("startHint");
+        QTest::newRow("Russian") << QByteArray("[General]\nLang=1\n") << 1 << QStringLiteral("Начать игру");
+        QTest::newRow("Bulgarian") << QByteArray("[General]\nLang=5\n") << 5 << QStringLiteral("Започнете играта");
+        QTest::newRow("9") << QByteArray("[General]\nLang=9\n") << -1 << QStringLiteral("Start game");
+        QTest::newRow("-1") << QByteArray("[General]\nLang=-1\n") << -1 << QStringLiteral("Start game");
+    }
+
+    void storedLanguage()
+    {
+        QFETCH(QByteArray, config);
+        QFETCH(int, comboIndex);
+        QFETCH(QString, startHint);
+        WriteConfig(config);
+        auto w = Start();
+        QCOMPARE(w->form1->ComboBox2->currentIndex(), comboIndex);
+        QCOMPARE(w->form1->ToolButton1->toolTip(), startHint);
+        QCOMPARE(w->form1->Settings.CellSize, 16);
+        QVERIFY(m_seam.boxes.empty());
+    }
+
+    void languageSwitchIsAppliedAndRemembered()
+    {
+        {
+            auto w = Start();
+            TForm1& form = *w->form1;
+            form.ComboBox2->setCurrentIndex(3);
+            emit form.ComboBox2->activated(3);
+            QCOMPARE(form.ToolButton5->toolTip(), QStringLiteral("Зберегти гру"));
+            QCOMPARE(form.SaveDialog1.title, QStringLiteral("Зберегти гру"));
+            QCOMPARE(form.Label2->text(), QStringLiteral("Language / мова"));
+            QCOMPARE(form.Label2->geometry().right() + 1, 368);
+            QCOMPARE(QString::fromUtf8(form.Msg.MsgLoseCaption), QStringLiteral("Ха-ха-ха!"));
+            QCOMPARE(form.windowTitle(), QStringLiteral("Kestrune for Windows"));
+            QVERIFY(m_seam.boxes.empty());
+        }
+        auto again = Start();
+        QCOMPARE(again->form1->ComboBox2->currentIndex(), 3);
+        QCOMPARE(again->form1->ToolButton6->toolTip(), QStringLiteral("Відкрити гру"));
+    }
+
+    void damagedSettings_data()
+    {
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<int>("cellSize");
+        QTest::addColumn<quint32>("fill");
+        QTest::newRow("wh is text") << QByteArray("[General]\nLang=2\nwh=big\nMinesPercent=50\n[Colors]\nFillColor=255\n")
+                                    << 1 << 2 << 16 << 255u;
+        QTest::newRow("both blocks") << QByteArray("[General]\nLang=x\n[Colors]\nFillColor=1\nLightColor=y\n") << 2 << 0
+                                     << 16 << 1u;
+        QTest::newRow("cell size 0") << QByteArray("[General]\nwh=0\n") << 0 << 0 << 16 << 0xC0C0C0u;
+    }
+
+    void damagedSettings()
+    {
+        QFETCH(QByteArray, config);
+        QFETCH(int, boxes);
+        QFETCH(int, lang);
+        QFETCH(int, cellSize);
+        QFETCH(quint32, fill);
+        WriteConfig(config);
+        auto w = Start();
+        QCOMPARE(int(m_seam.boxes.size()), boxes);
+        for (const ScriptedSeam::Box& box : m_seam.boxes) {
+            QCOMPARE(QString::fromStdString(box.caption), kReadFailureCaption);
+            QCOMPARE(box.flag, 48);
+        }
+        QCOMPARE(w->form1->Settings.Lang, lang);
+        QCOMPARE(w->form1->Settings.CellSize, cellSize);
+        QCOMPARE(w->form1->Settings.FillColor, fill);
+    }
+
+    void unwritableSettingsStillSwitchLanguage()
+    {
+        QDir().mkpath(m_configFile);  // a folder where the file should be
+        auto w = Start();
+        TForm1& form = *w->form1;
+        form.ComboBox2->setCurrentIndex(1);
+        emit form.ComboBox2->activated(1);
+        QCOMPARE(form.ToolButton1->toolTip(), QStringLiteral("Начать игру"));
+        const std::vector<ScriptedSeam::Box> expected{{"Cannot write main settings to registry", "Suck!", 0},
+                                                      {"Cannot write colors to registry", "Suck!", 0}};
+        QCOMPARE(m_seam.boxes, expected);
+    }
+
+    void wholeGameWonWithTheMouse()
+    {
+        auto w = Start();
+        TForm1& form = *w->form1;
+        form.Settings.MinesPercent = 0;
+        form.ComboBox1->setCurrentIndex(1);
+        QTest::mouseClick(form.ToolButton1, Qt::LeftButton);
+        QVERIFY(form.game().InGame);
+        QVERIFY(!form.ComboBox1->isEnabled());
+        QVERIFY(!AreaIsBlack(form));
+
+        bool finalBoardShown = false;
+        m_seam.onModal = [&](QDialog& dialog) {
+            auto& victory = static_cast<TVictoryForm&>(dialog);
+            QVERIFY(victory.Victory);
+            QVERIFY(victory.Image1->isVisible());
+            QCOMPARE(victory.windowTitle(), QStringLiteral("Congratulations!"));
+            // The final board stays on the canvas while the outcome is announced.
+            const Geometry g = form.geometry();
+            const PixelPoint o = g.CellOrigin({3, 3, 3, 3});
+            finalBoardShown = form.canvas().pixel(int(o.x) + 1, int(o.y) + 1) == qRgb(0xC0, 0xC0, 0xC0);
+        };
+        const Board& board = *form.game().board();
+        for (int index = 0; index < board.CellCount(); ++index)
+            Click(form, board.CellOf(index));
+        QCOMPARE(m_seam.modalWindows, std::vector<QString>{QStringLiteral("VictoryForm")});
+        QVERIFY(finalBoardShown);
+        QVERIFY(!form.game().InGame);
+        QVERIFY(form.ComboBox1->isEnabled());
+        QVERIFY(AreaIsBlack(form));
+    }
+
+    void gameLostWithTheMouse()
+    {
+        auto w = Start();
+        TForm1& form = *w->form1;
+        form.Settings.MinesPercent = 100;
+        QTest::mouseClick(form.ToolButton1, Qt::LeftButton);
+        bool blast = false;
+        m_seam.onModal = [&](QDialog& dialog) {
+            auto& victory = static_cast<TVictoryForm&>(dialog);
+            blast = !victory.Victory && victory.Image2->isVisible() && !victory.Image1->isVisible()
+                    && victory.windowTitle() == QStringLiteral("Ha-ha-ha!");
+        };
+        Click(form, {1, 0, 2, 1}, Qt::MiddleButton);  // does nothing
+        QVERIFY(m_seam.modalWindows.empty());
+        Click(form, {1, 0, 2, 1});
+        QVERIFY(blast);
+        QVERIFY(form.game().Exploded);
+        QVERIFY(!form.game().InGame);
+    }
+
+    void clicksOffTheBoardAndWarnings()
+    {
+        auto w = Start();
+        TForm1& form = *w->form1;
+        QTest::mouseClick(form.ToolButton2, Qt::LeftButton);
+        QTest::mouseClick(form.ToolButton1, Qt::LeftButton);
+        QTest::mouseClick(form.ToolButton1, Qt::LeftButton);
+        const std::vector<ScriptedSeam::Box> expected{{"You are not currently in game", "Warning", 48},
+                                                      {"You already started a game", "Warning", 48}};
+        QCOMPARE(m_seam.boxes, expected);
+        QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(148, 70));  // a gap
+        QTest::mouseClick(&form, Qt::RightButton, {}, QPoint(60, 300));
+        QVERIFY(form.game().InGame);
+        QTest::mouseClick(form.ToolButton2, Qt::LeftButton);
+        QVERIFY(AreaIsBlack(form));
+        QVERIFY(form.ComboBox1->isEnabled());
+        QCOMPARE(int(m_seam.boxes.size()), 2);
+    }
+
+    void resizeRepaintsTheBoard()
+    {
+        auto w = Start();
+        TForm1& form = *w->form1;
+        form.Settings.MinesPercent = 0;
+        QTest::mouseClick(form.ToolButton1, Qt::LeftButton);
+        form.resize(900, 600);
+        QCOMPARE(form.canvas().size(), QSize(900, 600));
+        const PixelPoint o = form.geometry().CellOrigin({0, 0, 0, 0});
+        QCOMPARE(form.canvas().pixel(int(o.x) + 3, int(o.y) + 3), qRgb(0xC0, 0xC0, 0xC0));
+        QTest::mouseClick(form.ToolButton2, Qt::LeftButton);
+        form.resize(800, 500);
+        QVERIFY(AreaIsBlack(form));
+    }
+
+    void titlePictureOpensTheConsole()
+    {
+        auto w = Start();
+        QTest::mouseClick(w->form1->Image1, Qt::LeftButton);
+        QCOMPARE(m_seam.modalWindows, std::vector<QString>{QStringLiteral("CheatForm")});
+        QTest::mouseClick(w->form1.get(), Qt::LeftButton, {}, QPoint(30, 300));
+        QCOMPARE(int(m_seam.modalWindows.size()), 1);
+    }
+
+    void closingDuringAGameEndsQuietly()
+    {
+        auto w = Start();
+        TForm1& form = *w->form1;
+        QTest::mouseClick(form.ToolButton1, Qt::LeftButton);
+        form.close();
+        QVERIFY(!form.game().board());
+        QVERIFY(m_seam.modalWindows.empty());
+        QVERIFY(m_seam.boxes.empty());
+        QVERIFY(!form.AboutBox);
+        QVERIFY(!form.Form3);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    TestMainWindow test(configHome.path());
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainwindow.moc"
