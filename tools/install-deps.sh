@@ -6,6 +6,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libbenchmark-dev
     fonts-dejavu-core
+    desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

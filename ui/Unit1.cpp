@@ -42,6 +42,13 @@ void SetRightAligned(QLabel* label, const QString& text, int rightEdge)
     label->move(rightEdge - label->width(), label->y());
 }
 
+// A button without a caption is announced by its hint, so both follow the language together.
+void SetHint(QToolButton* button, const QString& hint)
+{
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
+}
+
 int QtButtonCode(Qt::MouseButton button)
 {
     switch (button) {
@@ -85,6 +92,8 @@ void TForm1::BuildControls()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kestrune for Windows"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/kestrune.svg")));
+    setAccessibleName(windowTitle());
     resize(kClientWidth, kClientHeight);
     move(195, 115);
 
@@ -153,6 +162,7 @@ void TForm1::BuildControls()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(48, 48, 32, 200);
     Image1->setPixmap(SvgPixmap(QStringLiteral(":/pictures/title.svg"), QSize(32, 200), devicePixelRatioF()));
+    Image1->setAccessibleName(QStringLiteral("Kestrune"));
     Image1->installEventFilter(this);
 
     const QString filter = FilterFromPipes(QString::fromLatin1(kestrune::kSavedGameFilter));
@@ -269,14 +279,16 @@ void TForm1::ApplyLanguage()
     const int lang = Settings.Lang;
     const auto text = [lang](LangKey key) { return QString::fromUtf8(LanguageText(key, lang)); };
     Msg = MessagesFor(lang);
-    ToolButton1->setToolTip(text(kToolButton1Hint));
-    ToolButton2->setToolTip(text(kToolButton2Hint));
+    SetHint(ToolButton1, text(kToolButton1Hint));
+    SetHint(ToolButton2, text(kToolButton2Hint));
     SetRightAligned(Label1, text(kLabel1Caption), 128);
+    ComboBox1->setAccessibleName(Label1->text());
     SetRightAligned(Label2, text(kLabel2Caption), 368);
-    ToolButton3->setToolTip(text(kToolButton3Hint));
-    ToolButton4->setToolTip(text(kToolButton4Hint));
-    ToolButton5->setToolTip(text(kToolButton5Hint));
-    ToolButton6->setToolTip(text(kToolButton6Hint));
+    ComboBox2->setAccessibleName(Label2->text());
+    SetHint(ToolButton3, text(kToolButton3Hint));
+    SetHint(ToolButton4, text(kToolButton4Hint));
+    SetHint(ToolButton5, text(kToolButton5Hint));
+    SetHint(ToolButton6, text(kToolButton6Hint));
     if (AboutBox)
         AboutBox->SetTexts(LanguageText(kAboutLabel1Caption, lang), LanguageText(kAboutLabel4Caption, lang),
                            LanguageText(kAboutLabel6Caption, lang));

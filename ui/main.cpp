@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kestrune"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrune.Kestrune"));
     QtSeam seam;
     try {
         const std::unique_ptr<Windows> windows = CreateWindows(seam);
