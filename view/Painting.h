@@ -6,6 +6,9 @@
 #include "Geometry.h"
 #include "Types.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace kestrune {
 
 // The main window's background, to which the board area is cleared.
@@ -23,5 +26,9 @@ void ClearBoardArea(Canvas& canvas, const Geometry& geometry);
 // 30 rays from (cx, cy) in BoomColor towards pixels of the cell's square; reseeds the shared
 // generator from the clock, so paintings within one second draw the same rays.
 void DrawExplosion(Canvas& canvas, std::int64_t cx, std::int64_t cy, int cellSize, Color boomColor);
+
+// MinesAround of every cell at once, in storage order: the same numbers for a fraction of the
+// reads, summing the mines along one axis at a time.
+std::vector<std::uint8_t> MinesAroundAll(const Board& board);
 
 }  // namespace kestrune
