@@ -132,6 +132,8 @@ private slots:
             form.ComboBox2->setCurrentIndex(3);
             emit form.ComboBox2->activated(3);
             QCOMPARE(form.ToolButton5->toolTip(), QStringLiteral("Зберегти гру"));
+            QCOMPARE(form.ToolButton5->accessibleName(), form.ToolButton5->toolTip());
+            QCOMPARE(form.ComboBox1->accessibleName(), QStringLiteral("розмір"));
             QCOMPARE(form.SaveDialog1.title, QStringLiteral("Зберегти гру"));
             QCOMPARE(form.Label2->text(), QStringLiteral("Language / мова"));
             QCOMPARE(form.Label2->geometry().right() + 1, 368);
