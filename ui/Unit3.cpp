@@ -135,13 +135,18 @@ void TForm3::FormShow()
     if (EditsFilled)
         return;
     EditsFilled = true;
-    PercentEdit->setText(QString::asprintf("%02d", m_settings.MinesPercent));
-    SizeEdit->setText(QString::asprintf("%d", m_settings.CellSize));
-    SetSampleColor(0, m_settings.FillColor);
-    SetSampleColor(1, m_settings.LightColor);
-    SetSampleColor(2, m_settings.DarkColor);
-    SetSampleColor(3, m_settings.BombColor);
-    SetSampleColor(4, m_settings.BoomColor);
+    ShowValues(m_settings);
+}
+
+void TForm3::ShowValues(const kestrune::SettingsRecord& values)
+{
+    PercentEdit->setText(QString::asprintf("%02d", values.MinesPercent));
+    SizeEdit->setText(QString::asprintf("%d", values.CellSize));
+    SetSampleColor(0, values.FillColor);
+    SetSampleColor(1, values.LightColor);
+    SetSampleColor(2, values.DarkColor);
+    SetSampleColor(3, values.BombColor);
+    SetSampleColor(4, values.BoomColor);
 }
 
 void TForm3::FormClose()
@@ -151,13 +156,8 @@ void TForm3::FormClose()
 
 void TForm3::RestoreButtonClick()
 {
-    PercentEdit->setText(QStringLiteral("07"));
-    SizeEdit->setText(QStringLiteral("16"));
-    SetSampleColor(0, kDefaults.FillColor);
-    SetSampleColor(1, kDefaults.LightColor);
-    SetSampleColor(2, kDefaults.DarkColor);
-    SetSampleColor(3, kDefaults.BombColor);
-    SetSampleColor(4, kDefaults.BoomColor);
+    // The defaults read "07" and "16", as a first start shows them.
+    ShowValues(kDefaults);
 }
 
 void TForm3::OKButtonClick()

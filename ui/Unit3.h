@@ -70,6 +70,8 @@ protected:
 private:
     void ChooseSampleColor(int index);
     void SetSampleColor(int index, kestrune::Color color);
+    // Puts a record's numbers and colours into the edits and samples.
+    void ShowValues(const kestrune::SettingsRecord& values);
     ClickLabel* Sample(int index) const;
 
     kestrune::SettingsRecord& m_settings;
