@@ -207,9 +207,12 @@ private slots:
         QCOMPARE(f.host.calls.at(1), std::string("defeat"));
 
         f.StartWith(3);
-        Board& b = *f.game.board();
-        for (int index = 0; index < b.CellCount(); ++index)
-            f.game.FormMouseUp(kRightButton, RecordingHost::X(b.CellOf(index)), 0);
+        // The last mark ends the game and frees the board, so the cells are listed beforehand.
+        std::vector<Cell> cells;
+        for (int index = 0; index < f.game.board()->CellCount(); ++index)
+            cells.push_back(f.game.board()->CellOf(index));
+        for (const Cell& c : cells)
+            f.game.FormMouseUp(kRightButton, RecordingHost::X(c), 0);
         QCOMPARE(f.host.calls.back(), std::string("enable"));
         QCOMPARE(f.host.calls.at(f.host.calls.size() - 3), std::string("victory"));
     }

@@ -214,9 +214,12 @@ private slots:
             const PixelPoint o = g.CellOrigin({3, 3, 3, 3});
             finalBoardShown = form.canvas().pixel(int(o.x) + 1, int(o.y) + 1) == qRgb(0xC0, 0xC0, 0xC0);
         };
-        const Board& board = *form.game().board();
-        for (int index = 0; index < board.CellCount(); ++index)
-            Click(form, board.CellOf(index));
+        // The last click ends the game and frees the board, so the cells are listed beforehand.
+        std::vector<Cell> cells;
+        for (int index = 0; index < form.game().board()->CellCount(); ++index)
+            cells.push_back(form.game().board()->CellOf(index));
+        for (const Cell& c : cells)
+            Click(form, c);
         QCOMPARE(m_seam.modalWindows, std::vector<QString>{QStringLiteral("VictoryForm")});
         QVERIFY(finalBoardShown);
         QVERIFY(!form.game().InGame);
