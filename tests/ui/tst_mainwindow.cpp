@@ -1,7 +1,10 @@
 // The main window driven headless: start-up, a whole game with the mouse, painting, languages
 // and the settings boxes.
+#include "SavedGame.h"
 #include "ScriptedSeam.h"
 #include "Unit1.h"
+#include "Unit3.h"
+#include "Unit4.h"
 #include "Unit5.h"
 #include "Windows.h"
 
@@ -9,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -279,6 +284,76 @@ private slots:
         QTest::mouseClick(form.ToolButton2, Qt::LeftButton);
         form.resize(800, 500);
         QVERIFY(AreaIsBlack(form));
+    }
+
+    void optionsDuringAGameRedrawAtTheNewCellSize()
+    {
+        auto w = Start();
+        TForm1& form = *w->form1;
+        form.Settings.MinesPercent = 0;
+        QTest::mouseClick(form.ToolButton1, Qt::LeftButton);
+        Click(form, {2, 2, 2, 2});
+        const Geometry before = form.geometry();
+        bool clearedFirst = false;
+        m_seam.onModal = [&](QDialog& dialog) {
+            clearedFirst = AreaIsBlack(form);
+            auto& options = static_cast<TForm3&>(dialog);
+            QCOMPARE(options.PercentEdit->text(), QStringLiteral("00"));  // refused until corrected
+            options.PercentEdit->setText(QStringLiteral("5"));
+            options.SizeEdit->setText(QStringLiteral("30"));
+            QTest::mouseClick(options.OKButton, Qt::LeftButton);
+        };
+        QTest::mouseClick(form.ToolButton4, Qt::LeftButton);
+        QVERIFY(clearedFirst);
+        QVERIFY(m_seam.boxes.empty());
+        QCOMPARE(form.Settings.CellSize, 30);
+        QVERIFY(ReadConfig().contains("wh=30"));
+        // The same game, opened cell included, now at 30 pixels a cell.
+        const PixelPoint o = form.geometry().CellOrigin({2, 2, 2, 2});
+        QCOMPARE(form.canvas().pixel(int(o.x), int(o.y) + 29), qRgb(0xFF, 0xFF, 0xFF));
+        QCOMPARE(form.canvas().pixel(int(o.x) + 29, int(o.y) + 1), qRgb(0xFF, 0xFF, 0xFF));
+        QVERIFY(form.game().board()->Opened({2, 2, 2, 2}));
+        QVERIFY(before.BoardExtent() < form.geometry().BoardExtent());
+
+        // Cancelled, the board is simply drawn again.
+        m_seam.onModal = [](QDialog& dialog) { QTest::mouseClick(static_cast<TForm3&>(dialog).CancelButton, Qt::LeftButton); };
+        QTest::mouseClick(form.ToolButton4, Qt::LeftButton);
+        QCOMPARE(form.canvas().pixel(int(o.x), int(o.y) + 29), qRgb(0xFF, 0xFF, 0xFF));
+    }
+
+    void savedGameGoesThroughTheWindow()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("game.sav"));
+        auto w = Start();
+        TForm1& form = *w->form1;
+        form.ComboBox1->setCurrentIndex(2);
+        QTest::mouseClick(form.ToolButton1, Qt::LeftButton);
+        Click(form, {4, 0, 1, 3}, Qt::MiddleButton);
+        form.game().board()->Opened({4, 0, 1, 3}) = 1;
+        form.game().board()->Marked({0, 4, 3, 1}) = 1;
+        const std::string before = EncodeGame(*form.game().board());
+        m_seam.saveNames.push_back(file);
+        QTest::mouseClick(form.ToolButton5, Qt::LeftButton);
+        QVERIFY(form.game().InGame);
+
+        // The console's open keyword runs the open command, which stops the game first.
+        form.ComboBox1->setCurrentIndex(0);
+        m_seam.openNames.push_back(file);
+        m_seam.onModal = [](QDialog& dialog) {
+            auto& console = static_cast<TCheatForm&>(dialog);
+            console.Edit1->setText(QStringLiteral("LOAD"));
+            QTest::keyClick(console.Edit1, Qt::Key_Return);
+        };
+        QTest::mouseClick(form.Image1, Qt::LeftButton);
+        QVERIFY(form.game().InGame);
+        QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("5x5x5x5"));
+        QVERIFY(!form.ComboBox1->isEnabled());
+        QCOMPARE(EncodeGame(*form.game().board()), before);
+        QCOMPARE(m_seam.fileDialogs.at(0).title, QStringLiteral("Save a game"));
+        QCOMPARE(m_seam.fileDialogs.at(1).title, QStringLiteral("Open a game"));
+        QCOMPARE(m_seam.fileDialogs.at(0).defaultSuffix, QStringLiteral("sav"));
+        QVERIFY(m_seam.boxes.empty());
     }
 
     void titlePictureOpensTheConsole()
