@@ -364,18 +364,25 @@ void TForm1::SelectSizeIndex(int index)
 
 void TForm1::RemakeCanvas()
 {
-    m_canvas = QImage(size(), QImage::Format_RGB32);
+    const int scale = kestrune::Canvas::ScaleFor(devicePixelRatioF());
+    m_canvas = QImage(size() * scale, QImage::Format_RGB32);
+    m_canvas.setDevicePixelRatio(scale);
     m_canvas.fill(Qt::black);
     FormPaint();
 }
 
 void TForm1::paintEvent(QPaintEvent* event)
 {
-    if (m_canvas.size() != size())
+    // Qt repaints the whole window when it comes onto a screen of another density, so the canvas
+    // follows the ratio here.
+    const int scale = kestrune::Canvas::ScaleFor(devicePixelRatioF());
+    if (m_canvas.size() != size() * scale)
         RemakeCanvas();
     QPainter painter(this);
     const QRect exposed = event->rect();
-    painter.drawImage(exposed, m_canvas, exposed);
+    // At a whole ratio each canvas pixel lands on one screen pixel; at a fractional one the screen
+    // is coarser and takes the nearest canvas pixels, without smoothing.
+    painter.drawImage(exposed, m_canvas, QRect(exposed.topLeft() * scale, exposed.size() * scale));
 }
 
 void TForm1::resizeEvent(QResizeEvent* event)

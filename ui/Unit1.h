@@ -78,7 +78,9 @@ public:
 
     // The board as laid out with the current cell size and board size.
     kestrune::Geometry geometry() const;
-    // The client-sized image the board is drawn into; the paint event copies it to the screen.
+    // The image the board is drawn into, in logical pixels like every coordinate of the game: the
+    // client area at the screen's device pixel ratio rounded up (Canvas::ScaleFor), so pixel (x, y)
+    // of it is client pixel (x, y) only at a ratio of 1. The paint event copies it to the screen.
     const QImage& canvas() const { return m_canvas; }
     Seam& seam() { return m_seam; }
 

@@ -43,11 +43,22 @@ Wide CeilDiv(Wide a, Wide b)  // b > 0
 
 // ---- Text ----
 
-// A size of the sans-serif face: its pixel size and the character cell it gives.
+// A size of the sans-serif face: its pixel size and the character cell it gives; a pixel size of
+// 0 is no face.
 struct Face {
     int pixelSize = 0;
     int height = 0;
     int ascent = 0;
+    friend bool operator==(const Face&, const Face&) = default;
+};
+
+// The face whose characters are drawn, and the face whose box they are drawn on at a scale: the
+// same one at scale 1.
+struct TextFaces {
+    Face glyphs;
+    Face box;
+    int scale = 1;
+    friend bool operator==(const TextFaces&, const TextFaces&) = default;
 };
 
 // Ink of a text, row by row, relative to the top-left of its character cell box; right excluded.
@@ -80,22 +91,30 @@ QFont MakeFont(int pixelSize)
     return font;
 }
 
-TextImage RenderText(const Face& face, std::string_view text)
+TextImage RenderText(const TextFaces& faces, std::string_view text)
 {
+    const Face& face = faces.glyphs;
     const QFont font = MakeFont(face.pixelSize);
     const QFontMetrics metrics(font);
     const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const int advance = metrics.horizontalAdvance(string);
     TextImage image;
-    image.width = metrics.horizontalAdvance(string);
-    image.height = face.height;
+    if (faces.scale == 1) {
+        image.width = advance;
+        image.height = face.height;
+    } else {
+        image.width = faces.scale * QFontMetrics(MakeFont(faces.box.pixelSize)).horizontalAdvance(string);
+        image.height = faces.scale * faces.box.height;
+    }
     const QRect ink = metrics.boundingRect(string);
     // The scratch image is made larger until no ink touches its border, since a font's bounding
-    // rectangle need not hold every pixel a hinted glyph sets.
+    // rectangle need not hold every pixel a hinted glyph sets. It holds the characters' own cells,
+    // not a box of a larger scale, which would cost memory for nothing.
     for (int margin = 2 + face.height / 8;; margin *= 2) {
         const int left = std::min(0, ink.left()) - margin;
         const int top = std::min(0, face.ascent + ink.top()) - margin;
-        const int right = std::max(image.width, ink.right() + 1) + margin;
-        const int bottom = std::max(image.height, face.ascent + ink.bottom() + 1) + margin;
+        const int right = std::max(advance, ink.right() + 1) + margin;
+        const int bottom = std::max(face.height, face.ascent + ink.bottom() + 1) + margin;
         QImage scratch(right - left, bottom - top, QImage::Format_RGB32);
         scratch.fill(Qt::black);
         {
@@ -131,7 +150,7 @@ TextImage RenderText(const Face& face, std::string_view text)
     return image;
 }
 
-// Fonts and rendered texts live as long as the program: one face's texts at a time, since a
+// Fonts and rendered texts live as long as the program: one height's texts at a time, since a
 // painting uses one height throughout.
 class TextCache {
 public:
@@ -141,26 +160,34 @@ public:
         return cache;
     }
 
-    const Face* FaceFor(int height)
+    // The faces for a character cell of height logical pixels at a scale, or none.
+    const TextFaces* FacesFor(int height, int scale)
     {
-        if (height == m_lastHeight)
-            return m_lastFace;
+        if (height == m_lastHeight && scale == m_lastScale)
+            return m_lastFaces.glyphs.pixelSize > 0 ? &m_lastFaces : nullptr;
         // Fonts need the GUI application; without one there is no text to draw.
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
             return nullptr;
-        const Face* face = FindFace(height);
+        TextFaces faces;
+        faces.box = FindFace(height);
+        faces.scale = scale;
+        if (faces.box.pixelSize > 0)
+            faces.glyphs = scale == 1 ? faces.box
+                                      : FindFace(static_cast<int>(std::min<std::int64_t>(std::int64_t{scale} * height,
+                                                                                         Canvas::kMaxFontHeight)));
         m_lastHeight = height;
-        m_lastFace = face;
-        return face;
+        m_lastScale = scale;
+        m_lastFaces = faces;
+        return m_lastFaces.glyphs.pixelSize > 0 ? &m_lastFaces : nullptr;
     }
 
-    TextImage& ImageFor(const Face& face, std::string_view text)
+    TextImage& ImageFor(const TextFaces& faces, std::string_view text)
     {
-        if (face.pixelSize != m_pixelSize) {
+        if (faces != m_imageFaces) {
             for (auto& slot : m_numbers)
                 slot.reset();
             m_others.clear();
-            m_pixelSize = face.pixelSize;
+            m_imageFaces = faces;
         }
         // Counts of one or two digits, the texts of every painting, go to fixed slots.
         const auto digit = [](char c) { return c >= '0' && c <= '9'; };
@@ -175,18 +202,18 @@ public:
             slot = &m_others[std::string(text)];
         }
         if (!*slot)
-            *slot = std::make_unique<TextImage>(RenderText(face, text));
+            *slot = std::make_unique<TextImage>(RenderText(faces, text));
         return **slot;
     }
 
 private:
-    const Face* FindFace(int height)
+    Face FindFace(int height)
     {
         if (height < 1)
-            return nullptr;
+            return {};
         height = std::min(height, Canvas::kMaxFontHeight);
         if (const auto found = m_faces.find(height); found != m_faces.end())
-            return found->second.pixelSize > 0 ? &found->second : nullptr;
+            return found->second;
         if (m_faces.size() > 64)
             m_faces.clear();
         Face face;
@@ -203,14 +230,15 @@ private:
                 high = middle - 1;
             }
         }
-        const Face& stored = m_faces[height] = face;
-        return stored.pixelSize > 0 ? &stored : nullptr;
+        m_faces[height] = face;
+        return face;
     }
 
     std::unordered_map<int, Face> m_faces;
     int m_lastHeight = 0;
-    const Face* m_lastFace = nullptr;
-    int m_pixelSize = 0;
+    int m_lastScale = 0;
+    TextFaces m_lastFaces;
+    TextFaces m_imageFaces;
     std::array<std::unique_ptr<TextImage>, 110> m_numbers;
     std::unordered_map<std::string, std::unique_ptr<TextImage>> m_others;
 };
@@ -272,12 +300,24 @@ Wide HalfRow(Wide w, Wide h, Wide Y)
 Canvas::Canvas(QImage& image)
     : m_bits(image.bits())
     , m_stride(image.bytesPerLine())
-    , m_width(m_bits ? image.width() : 0)
-    , m_height(m_bits ? image.height() : 0)
+    , m_deviceWidth(m_bits ? image.width() : 0)
+    , m_deviceHeight(m_bits ? image.height() : 0)
+    , m_scale(ScaleFor(image.devicePixelRatio()))
+    , m_width(m_deviceWidth / m_scale + (m_deviceWidth % m_scale != 0))
+    , m_height(m_deviceHeight / m_scale + (m_deviceHeight % m_scale != 0))
     , m_brush(ToRgb(0xFFFFFF))
     , m_pen(ToRgb(0))
     , m_font(ToRgb(0))
 {
+}
+
+int Canvas::ScaleFor(double devicePixelRatio)
+{
+    if (!(devicePixelRatio > 1))
+        return 1;
+    if (devicePixelRatio >= kMaxScale)
+        return kMaxScale;
+    return static_cast<int>(std::ceil(devicePixelRatio - 0.001));
 }
 
 void Canvas::SetBrushColor(Color color)
@@ -302,9 +342,26 @@ void Canvas::SetFontHeight(int height)
 
 std::optional<QFont> Canvas::TextFont(int height)
 {
-    if (const Face* face = TextCache::Instance().FaceFor(height))
-        return MakeFont(face->pixelSize);
+    if (const TextFaces* faces = TextCache::Instance().FacesFor(height, 1))
+        return MakeFont(faces->glyphs.pixelSize);
     return std::nullopt;
+}
+
+void Canvas::FillDeviceArea(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, QRgb rgb)
+{
+    left = std::max<std::int64_t>(left, 0);
+    top = std::max<std::int64_t>(top, 0);
+    right = std::min<std::int64_t>(right, m_deviceWidth);
+    bottom = std::min<std::int64_t>(bottom, m_deviceHeight);
+    if (left >= right || top >= bottom)
+        return;
+    for (std::int64_t y = top; y < bottom; ++y)
+        FillPixels(Row(y) + left, right - left, rgb);
+}
+
+void Canvas::FillBlocks(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, QRgb rgb)
+{
+    FillDeviceArea(left * m_scale, top * m_scale, right * m_scale, bottom * m_scale, rgb);
 }
 
 void Canvas::FillArea(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, QRgb rgb)
@@ -313,10 +370,8 @@ void Canvas::FillArea(std::int64_t left, std::int64_t top, std::int64_t right, s
     top = std::max<std::int64_t>(top, 0);
     right = std::min<std::int64_t>(right, m_width);
     bottom = std::min<std::int64_t>(bottom, m_height);
-    if (left >= right || top >= bottom)
-        return;
-    for (std::int64_t y = top; y < bottom; ++y)
-        FillPixels(Row(y) + left, right - left, rgb);
+    if (left < right && top < bottom)
+        FillBlocks(left, top, right, bottom, rgb);
 }
 
 void Canvas::FillSpan(std::int64_t y, std::int64_t left, std::int64_t right, QRgb rgb)
@@ -325,8 +380,12 @@ void Canvas::FillSpan(std::int64_t y, std::int64_t left, std::int64_t right, QRg
         return;
     left = std::max<std::int64_t>(left, 0);
     right = std::min<std::int64_t>(right, m_width);
-    if (left < right)
+    if (left >= right)
+        return;
+    if (m_scale == 1)
         FillPixels(Row(y) + left, right - left, rgb);
+    else
+        FillBlocks(left, y, right, y + 1, rgb);
 }
 
 void Canvas::FillColumn(std::int64_t x, std::int64_t top, std::int64_t bottom, QRgb rgb)
@@ -335,6 +394,11 @@ void Canvas::FillColumn(std::int64_t x, std::int64_t top, std::int64_t bottom, Q
         return;
     top = std::max<std::int64_t>(top, 0);
     bottom = std::min<std::int64_t>(bottom, m_height);
+    if (m_scale != 1) {
+        if (top < bottom)
+            FillBlocks(x, top, x + 1, bottom, rgb);
+        return;
+    }
     for (std::int64_t y = top; y < bottom; ++y)
         Row(y)[x] = rgb;
 }
@@ -354,6 +418,25 @@ void Canvas::Rectangle(std::int64_t left, std::int64_t top, std::int64_t right, 
     const std::int64_t xTo = std::min<std::int64_t>(right - 1, m_width);
     const bool leftShown = left >= 0 && left < m_width;
     const bool rightShown = right - 1 > left && right - 1 >= 0 && right - 1 < m_width;
+    if (m_scale != 1) {
+        // The same in image pixels: outline blocks of the scale's width, cut at the image's edge.
+        const std::int64_t s = m_scale;
+        const std::int64_t rowTo = std::min<std::int64_t>(yTo * s, m_deviceHeight);
+        const std::int64_t inFrom = xFrom * s;
+        const std::int64_t inTo = std::min<std::int64_t>(xTo * s, m_deviceWidth);
+        const std::int64_t leftWidth = leftShown ? std::min<std::int64_t>(s, m_deviceWidth - left * s) : 0;
+        const std::int64_t rightWidth = rightShown ? std::min<std::int64_t>(s, m_deviceWidth - (right - 1) * s) : 0;
+        for (std::int64_t y = yFrom * s; y < rowTo; ++y) {
+            std::uint32_t* row = Row(y);
+            if (leftWidth > 0)
+                FillPixels(row + left * s, leftWidth, m_pen);
+            if (inFrom < inTo)
+                FillPixels(row + inFrom, inTo - inFrom, m_brush);
+            if (rightWidth > 0)
+                FillPixels(row + (right - 1) * s, rightWidth, m_pen);
+        }
+        return;
+    }
     for (std::int64_t y = yFrom; y < yTo; ++y) {
         std::uint32_t* row = Row(y);
         if (leftShown)
@@ -482,10 +565,12 @@ void Canvas::LineTo(std::int64_t x, std::int64_t y)
     for (Wide s = sFrom; s <= sTo; ++s) {
         const auto major = static_cast<std::int64_t>(a0 + sa * s);
         const auto minor = static_cast<std::int64_t>(b0 + sb * q);
-        if (xMajor)
-            Row(minor)[major] = m_pen;
+        const std::int64_t px = xMajor ? major : minor;
+        const std::int64_t py = xMajor ? minor : major;
+        if (m_scale == 1)
+            Row(py)[px] = m_pen;
         else
-            Row(major)[minor] = m_pen;
+            FillBlocks(px, py, px + 1, py + 1, m_pen);
         remainder += 2 * m;
         if (remainder >= 2 * n) {
             remainder -= 2 * n;
@@ -499,13 +584,24 @@ void Canvas::TextOut(std::int64_t x, std::int64_t y, std::string_view text)
     if (text.empty() || m_width <= 0 || m_height <= 0)
         return;
     TextCache& cache = TextCache::Instance();
-    const Face* face = cache.FaceFor(m_fontHeight);
-    if (!face)
+    const TextFaces* faces = cache.FacesFor(m_fontHeight, m_scale);
+    if (!faces)
         return;
-    TextImage& image = cache.ImageFor(*face, text);
+    if (m_scale != 1) {
+        // Ink stays within a few character cells of its box, none higher than kMaxFontHeight, and
+        // no image is 2^40 pixels wide: a text this far off shows nothing, a nearer one has image
+        // coordinates well within range.
+        constexpr std::int64_t kFar = std::int64_t{1} << 40;
+        if (x < -kFar || x > kFar || y < -kFar || y > kFar)
+            return;
+        x *= m_scale;
+        y *= m_scale;
+    }
+    // From here on, image pixels.
+    TextImage& image = cache.ImageFor(*faces, text);
     const std::int64_t right = x + image.width;
     const std::int64_t bottom = y + image.height;
-    const bool boxInside = x >= 0 && y >= 0 && right <= m_width && bottom <= m_height;
+    const bool boxInside = x >= 0 && y >= 0 && right <= m_deviceWidth && bottom <= m_deviceHeight;
     if (boxInside && image.width * image.height <= kCopiedBoxPixels) {
         if (image.pixels.empty() || image.pixelsFont != m_font || image.pixelsBrush != m_brush) {
             image.pixels.assign(static_cast<std::size_t>(image.width) * image.height, m_brush);
@@ -525,10 +621,10 @@ void Canvas::TextOut(std::int64_t x, std::int64_t y, std::string_view text)
         if (!image.inkOutsideBox)
             return;
     } else {
-        FillArea(x, y, right, bottom, m_brush);
+        FillDeviceArea(x, y, right, bottom, m_brush);
     }
     for (const InkRun& run : image.runs)
-        FillSpan(y + run.y, x + run.left, x + run.right, m_font);
+        FillDeviceArea(x + run.left, y + run.y, x + run.right, y + run.y + 1, m_font);
 }
 
 }  // namespace kestrune

@@ -1,4 +1,5 @@
-// The canvas primitives: which pixels each one sets, clipping at any distance, and text as QPainter draws it.
+// The canvas primitives: which pixels each one sets, clipping at any distance, text as QPainter draws it,
+// and all of it on images of several pixels per logical pixel.
 #include "Canvas.h"
 #include "Colors.h"
 
@@ -17,11 +18,25 @@ constexpr Color kPen = 0x0000FF;
 constexpr Color kBrush = 0x00FF00;
 constexpr Color kFont = 0x808080;
 
-QImage Blank(int width, int height)
+QImage Blank(int width, int height, int scale = 1)
 {
     QImage image(width, height, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(kUntouched);
     return image;
+}
+
+// Every character of the picture made a scale x scale block, cut to width x height.
+QStringList Magnified(const QStringList& picture, int scale, int width, int height)
+{
+    QStringList rows;
+    for (int y = 0; y < height; ++y) {
+        QString row;
+        for (int x = 0; x < width; ++x)
+            row += picture[y / scale][x / scale];
+        rows << row;
+    }
+    return rows;
 }
 
 // '.' untouched, 'P' pen, 'B' brush.
@@ -65,9 +80,10 @@ void Draw(Canvas& canvas, Shape shape, qint64 a, qint64 b, qint64 c, qint64 d)
 // The same drawing with a text in it, shifted by (dx, dy).
 using Drawing = std::function<void(Canvas&, qint64 dx, qint64 dy)>;
 
-QImage Render(int width, int height, const Drawing& drawing, qint64 dx, qint64 dy)
+// A logical width x height image at the scale.
+QImage Render(int width, int height, const Drawing& drawing, qint64 dx, qint64 dy, int scale = 1)
 {
-    QImage image = Blank(width, height);
+    QImage image = Blank(width * scale, height * scale, scale);
     Canvas canvas(image);
     drawing(canvas, dx, dy);
     return image;
@@ -170,9 +186,17 @@ private slots:
     }
 
     // Clipping changes nothing visible: a window onto a drawing shows the same pixels as the same
-    // part of a larger image of it.
+    // part of a larger image of it, at every scale.
+    void clipping_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("scale 1") << 1;
+        QTest::newRow("scale 2") << 2;
+    }
+
     void clipping()
     {
+        QFETCH(int, scale);
         const auto text = [](int height, const char* text, qint64 x, qint64 y) {
             return [=](Canvas& canvas, qint64 dx, qint64 dy) {
                 canvas.SetFontHeight(height);
@@ -200,10 +224,10 @@ private slots:
         };
         constexpr int kLeft = 70, kTop = 80, kWidth = 60, kHeight = 50;
         for (const auto& c : cases) {
-            const QImage whole = Render(200, 200, c.drawing, 0, 0);
-            const QImage window = Render(kWidth, kHeight, c.drawing, -kLeft, -kTop);
-            QVERIFY2(window == whole.copy(kLeft, kTop, kWidth, kHeight), c.name);
-            QVERIFY2(whole != Blank(200, 200), c.name);
+            const QImage whole = Render(200, 200, c.drawing, 0, 0, scale);
+            const QImage window = Render(kWidth, kHeight, c.drawing, -kLeft, -kTop, scale);
+            QVERIFY2(window == whole.copy(kLeft * scale, kTop * scale, kWidth * scale, kHeight * scale), c.name);
+            QVERIFY2(whole != Blank(200 * scale, 200 * scale, scale), c.name);
         }
     }
 
@@ -242,6 +266,65 @@ private slots:
         Canvas canvas(image);
         Draw(canvas, shape, args[0], args[1], args[2], args[3]);
         QCOMPARE(Picture(image), expected);
+    }
+
+    void scaleOfTheImage_data()
+    {
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("1") << 1.0 << 1;
+        QTest::newRow("2") << 2.0 << 2;
+        QTest::newRow("3") << 3.0 << 3;
+        QTest::newRow("1.25 rounds up") << 1.25 << 2;
+        QTest::newRow("1.5 rounds up") << 1.5 << 2;
+        QTest::newRow("2.5 rounds up") << 2.5 << 3;
+        QTest::newRow("a hair above 2 is 2") << 2.0000001 << 2;
+        QTest::newRow("below 1") << 0.5 << 1;
+        QTest::newRow("not a number") << std::nan("") << 1;
+        QTest::newRow("huge") << 1e300 << Canvas::kMaxScale;
+    }
+
+    // The scale follows the image's device pixel ratio, and the size is logical, a cut block counted.
+    void scaleOfTheImage()
+    {
+        QFETCH(double, ratio);
+        QFETCH(int, scale);
+        QCOMPARE(Canvas::ScaleFor(ratio), scale);
+        if (!(ratio > 0) || ratio > 100)
+            return;  // QImage keeps its ratio of 1 for these
+        QImage image = Blank(301, 200);
+        image.setDevicePixelRatio(ratio);
+        const Canvas canvas(image);
+        QCOMPARE(canvas.Scale(), scale);
+        QCOMPARE(canvas.Width(), (301 + scale - 1) / scale);
+        QCOMPARE(canvas.Height(), (200 + scale - 1) / scale);
+    }
+
+    // Every shape, near or far, covers at scale s exactly the s x s blocks of the pixels it covers
+    // at scale 1; a block cut by the image's edge is drawn as far as the image reaches.
+    void shapesAtScale_data()
+    {
+        edgeRules_data();
+        farCoordinates_data();
+    }
+
+    void shapesAtScale()
+    {
+        QFETCH(Shape, shape);
+        QFETCH(QList<qint64>, args);
+        QFETCH(QStringList, expected);
+        const int width = int(expected.first().size()), height = int(expected.size());
+        for (const int scale : {2, 3}) {
+            for (const int cut : {0, 1}) {
+                QImage image = Blank(width * scale - cut, height * scale - cut, scale);
+                Canvas canvas(image);
+                QCOMPARE(canvas.Width(), width);
+                QCOMPARE(canvas.Height(), height);
+                Draw(canvas, shape, args[0], args[1], args[2], args[3]);
+                QVERIFY2(Picture(image) == Magnified(expected, scale, image.width(), image.height()),
+                         qPrintable(QStringLiteral("scale %1, cut %2").arg(scale).arg(cut)));
+            }
+        }
     }
 
     void colourHighByteIgnored()
@@ -315,6 +398,71 @@ private slots:
         canvas.TextOut(at.x(), at.y(), text.toStdString());
         QVERIFY(image == expected);
         QVERIFY(image != Blank(width, imageHeight));
+    }
+
+    // At scale s the text keeps its scale-1 box, magnified, and its characters are those of the
+    // font for s times the height, placed at s times the position.
+    void textAtScale_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QPoint>("at");
+        for (const int height : {6, 11, 24})
+            for (const char* text : {"1", "42", "81"})
+                QTest::addRow("scale 2, %d %s", height, text) << 2 << height << QString(text) << QPoint(3, 2);
+        QTest::newRow("scale 3, 11 36") << 3 << 11 << QString("36") << QPoint(1, 4);
+        QTest::newRow("scale 2, 494 81") << 2 << 494 << QString("81") << QPoint(3, 2);
+        QTest::newRow("scale 3, 494 81, characters at the largest height")
+            << 3 << 494 << QString("81") << QPoint(3, 2);
+        QTest::newRow("scale 2, partly above and left of the image") << 2 << 24 << QString("81") << QPoint(-7, -9);
+        QTest::newRow("scale 2, partly below and right of the image")
+            << 2 << 40 << QString("36") << QPoint(40, 30);
+    }
+
+    void textAtScale()
+    {
+        QFETCH(int, scale);
+        QFETCH(int, height);
+        QFETCH(QString, text);
+        QFETCH(QPoint, at);
+        const QFontMetrics box(*Canvas::TextFont(height));
+        const QFont font = *Canvas::TextFont(std::min(scale * height, Canvas::kMaxFontHeight));
+        const QFontMetrics metrics(font);
+        const int width = std::max(64, box.horizontalAdvance(text) + 8);
+        const int imageHeight = std::max(48, box.height() + 8);
+
+        QImage expected = Blank(width * scale, imageHeight * scale);
+        {
+            QPainter painter(&expected);
+            painter.fillRect(at.x() * scale, at.y() * scale, box.horizontalAdvance(text) * scale,
+                             box.height() * scale, QColor(ToRgb(kBrush)));
+            painter.setFont(font);
+            painter.setPen(QColor(ToRgb(kFont)));
+            painter.drawText(QPoint(at.x() * scale, at.y() * scale + metrics.ascent()), text);
+        }
+        QImage image = Blank(width * scale, imageHeight * scale, scale);
+        Canvas canvas(image);
+        canvas.SetFontHeight(height);
+        canvas.SetFontColor(kFont);
+        canvas.SetBrushColor(kBrush);
+        canvas.TextOut(at.x(), at.y(), text.toStdString());
+        expected.setDevicePixelRatio(scale);
+        QVERIFY(image == expected);
+        QVERIFY(image != Blank(width * scale, imageHeight * scale, scale));
+        // Drawn at scale 1 in between, the text is not taken from what was kept of that drawing.
+        QImage flat = Blank(width, imageHeight);
+        Canvas flatCanvas(flat);
+        flatCanvas.SetFontHeight(height);
+        flatCanvas.TextOut(at.x(), at.y(), text.toStdString());
+        QVERIFY(flat != Blank(width, imageHeight));
+        image = Blank(width * scale, imageHeight * scale, scale);
+        Canvas again(image);
+        again.SetFontHeight(height);
+        again.SetFontColor(kFont);
+        again.SetBrushColor(kBrush);
+        again.TextOut(at.x(), at.y(), text.toStdString());
+        QVERIFY(image == expected);
     }
 
     void textThatDrawsNothing()

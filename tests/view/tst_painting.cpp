@@ -1,8 +1,12 @@
-// Painting the board: every state of a cell pixel for pixel, counts, the explosion, clearing, and any cell size.
+// Painting the board: every state of a cell pixel for pixel, counts, the explosion, clearing, any cell size,
+// and the same board on images of several pixels per logical pixel.
 #include "Colors.h"
 #include "Painting.h"
 
+#include <QFontMetrics>
 #include <QTest>
+
+#include <algorithm>
 
 #include <cstdlib>
 #include <ctime>
@@ -17,18 +21,19 @@ namespace {
 constexpr QRgb kUntouched = qRgb(0x12, 0x34, 0x56);
 const SettingsRecord kColours;  // the defaults: five distinct colours
 
-QImage Blank(int width, int height)
+QImage Blank(int width, int height, int scale = 1)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(kUntouched);
     return image;
 }
 
-// The board painted with its origin at (originX, originY) on a width x height image.
+// The board painted with its origin at (originX, originY) on a logical width x height image.
 QImage Paint(const Board& board, int cellSize, bool exploded, int width, int height, int originX = 100,
-             int originY = 55)
+             int originY = 55, int scale = 1)
 {
-    QImage image = Blank(width, height);
+    QImage image = Blank(width, height, scale);
     Canvas canvas(image);
     PaintBoard(canvas, board, Geometry(cellSize, board.Size(), originX, originY), kColours, exploded);
     return image;
@@ -427,6 +432,93 @@ private slots:
             for (int x = 3593 - 3450; x < 300; ++x)
                 dark = dark || a.pixel(x, y) == ToRgb(kColours.DarkColor);
         QVERIFY(dark);
+    }
+
+    void denseScreen_data()
+    {
+        QTest::addColumn<int>("cellSize");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("cell size 16, scale 2") << 16 << 2;
+        QTest::newRow("cell size 11, scale 2") << 11 << 2;
+        QTest::newRow("cell size 40, scale 2") << 40 << 2;
+        QTest::newRow("cell size 16, scale 3") << 16 << 3;
+    }
+
+    // On a denser image the board is the scale-1 painting magnified pixel for pixel, except for the
+    // characters of the counts, which are drawn finer within the same boxes.
+    void denseScreen()
+    {
+        QFETCH(int, cellSize);
+        QFETCH(int, scale);
+        // Every combination of the three layers, cycling through the cells, with counts of two digits.
+        Board board(3);
+        for (int index = 0; index < board.CellCount(); ++index) {
+            board.MinesAt(index) = index % 2;
+            board.OpenedAt(index) = index / 2 % 2;
+            board.MarkedAt(index) = index / 4 % 2;
+        }
+        const Geometry geometry(cellSize, 3);
+        const int side = 100 + int(geometry.BoardExtent()) + 10;
+        QImage flat, dense;
+        QVERIFY(WithinOneSecond([&] {
+            flat = Paint(board, cellSize, true, side, side);
+            dense = Paint(board, cellSize, true, side, side, 100, 55, scale);
+        }));
+
+        // The count boxes, and whether the count is still to be seen (not covered by a mine's fill
+        // or a mark).
+        const QFontMetrics metrics(*Canvas::TextFont(cellSize - 5));
+        struct Box {
+            QRect rect;
+            bool shown;
+        };
+        std::vector<Box> boxes;
+        for (int index = 0; index < board.CellCount(); ++index) {
+            const std::string text = MinesAroundText(board.MinesAround(board.CellOf(index)));
+            if (!board.OpenedAt(index) || text.empty())
+                continue;
+            const PixelPoint o = geometry.CellOrigin(board.CellOf(index));
+            const QRect rect(int(o.x) + 2, int(o.y) + 2, metrics.horizontalAdvance(QString::fromStdString(text)),
+                             metrics.height());
+            boxes.push_back({rect, !board.MinesAt(index)});
+        }
+        QVERIFY(boxes.size() > 4);
+        const auto inBox = [&](int x, int y) {
+            return std::any_of(boxes.begin(), boxes.end(), [&](const Box& b) { return b.rect.contains(x, y); });
+        };
+        for (int y = 0; y < dense.height(); ++y)
+            for (int x = 0; x < dense.width(); ++x)
+                if (!inBox(x / scale, y / scale))
+                    QVERIFY2(dense.pixel(x, y) == flat.pixel(x / scale, y / scale), qPrintable(At(x, y)));
+
+        const QRgb fill = ToRgb(kColours.FillColor), dark = ToRgb(kColours.DarkColor);
+        int denseDark = 0, flatDark = 0, mixedBlocks = 0;
+        for (const Box& box : boxes) {
+            if (!box.shown)
+                continue;
+            for (int y = box.rect.top() * scale; y <= box.rect.bottom() * scale + scale - 1; ++y)
+                for (int x = box.rect.left() * scale; x <= box.rect.right() * scale + scale - 1; ++x) {
+                    const QRgb pixel = dense.pixel(x, y);
+                    QVERIFY2(pixel == fill || pixel == dark, qPrintable(At(x, y)));
+                    denseDark += pixel == dark;
+                    flatDark += flat.pixel(x / scale, y / scale) == dark;
+                }
+            // A block of one logical pixel holding both colours is finer than any magnification.
+            for (int y = box.rect.top(); y <= box.rect.bottom(); ++y)
+                for (int x = box.rect.left(); x <= box.rect.right(); ++x) {
+                    bool anyDark = false, anyFill = false;
+                    for (int dy = 0; dy < scale; ++dy)
+                        for (int dx = 0; dx < scale; ++dx) {
+                            anyDark = anyDark || dense.pixel(x * scale + dx, y * scale + dy) == dark;
+                            anyFill = anyFill || dense.pixel(x * scale + dx, y * scale + dy) == fill;
+                        }
+                    mixedBlocks += anyDark && anyFill;
+                }
+        }
+        QVERIFY(flatDark > 0);
+        QVERIFY2(denseDark > flatDark / 3 && denseDark < flatDark * 2,
+                 qPrintable(QStringLiteral("%1 dark pixels against %2 magnified").arg(denseDark).arg(flatDark)));
+        QVERIFY(mixedBlocks > 0);
     }
 
     void freshBoardAtLargestCellSize()
