@@ -92,7 +92,6 @@ void TForm1::BuildControls()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kestrune for Windows"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/kestrune.svg")));
     setAccessibleName(windowTitle());
     resize(kClientWidth, kClientHeight);
     move(195, 115);

@@ -4,6 +4,7 @@
 #include "Windows.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <exception>
 
@@ -12,6 +13,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kestrune"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrune.Kestrune"));
+    // Every window, the dialogs included, shows the game's icon in its title bar and task bar entry.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/kestrune.svg")));
     QtSeam seam;
     try {
         const std::unique_ptr<Windows> windows = CreateWindows(seam);
