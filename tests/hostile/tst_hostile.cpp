@@ -1,6 +1,7 @@
 // The main window meets hostile stored settings and hostile saved-game files: it plays, repaints
 // and quits without a crash, a hang or memory beyond its canvas, and shows the defined boxes.
 #include "ScriptedSeam.h"
+#include "WindowTest.h"
 #include "SavedGame.h"
 #include "Unit1.h"
 #include "Unit5.h"
@@ -53,48 +54,14 @@ Q_DECLARE_METATYPE(Mines)
 
 namespace {
 
-class TestHostile : public QObject {
+class TestHostile : public WindowTest {
     Q_OBJECT
 
 public:
-    // QSettings settles the location of its files once per process, so it is set before any.
-    explicit TestHostile(const QString& configHome)
-        : m_configFile(configHome + QStringLiteral("/Brenvik/Hyvarro.conf"))
-    {
-    }
+    using WindowTest::WindowTest;
 
 private:
-    QString m_configFile;
-    ScriptedSeam m_seam;
     QTemporaryDir m_files;
-
-    void WriteConfig(const QByteArray& text)
-    {
-        QDir().mkpath(QFileInfo(m_configFile).path());
-        QFile file(m_configFile);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
-    }
-
-    std::unique_ptr<Windows> Start()
-    {
-        m_seam = ScriptedSeam();
-        auto windows = CreateWindows(m_seam);
-        windows->form1->show();
-        QTest::qWait(1);
-        return windows;
-    }
-
-    static bool AreaIsBlack(const TForm1& form)
-    {
-        const Geometry g = form.geometry();
-        const QImage& canvas = form.canvas();
-        for (std::int64_t y = g.OriginY(); y < g.OriginY() + g.BoardExtent() && y < canvas.height(); ++y)
-            for (std::int64_t x = g.OriginX(); x < g.OriginX() + g.BoardExtent() && x < canvas.width(); ++x)
-                if (canvas.pixel(int(x), int(y)) != qRgb(0, 0, 0))
-                    return false;
-        return true;
-    }
 
     static void StartGameOfSize(TForm1& form, int n)
     {
@@ -103,10 +70,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        QFile::remove(m_configFile);
-    }
+    void init() { RemoveConfig(); }
 
     void storedSettings_data()
     {

@@ -2,6 +2,7 @@
 // and the settings boxes.
 #include "SavedGame.h"
 #include "ScriptedSeam.h"
+#include "WindowTest.h"
 #include "Unit1.h"
 #include "Unit3.h"
 #include "Unit4.h"
@@ -26,67 +27,14 @@ namespace {
 
 const QString kReadFailureCaption = QStringLiteral("Ошибка при чтении реестра");
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public WindowTest {
     Q_OBJECT
 
 public:
-    // QSettings settles the location of its files once per process, so it is set before any.
-    explicit TestMainWindow(const QString& configHome)
-        : m_configFile(configHome + QStringLiteral("/Brenvik/Hyvarro.conf"))
-    {
-    }
-
-private:
-    QString m_configFile;
-    ScriptedSeam m_seam;
-
-    void WriteConfig(const QByteArray& text)
-    {
-        QDir().mkpath(QFileInfo(m_configFile).path());
-        QFile file(m_configFile);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
-    }
-
-    QByteArray ReadConfig() const
-    {
-        QFile file(m_configFile);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    std::unique_ptr<Windows> Start()
-    {
-        m_seam = ScriptedSeam();
-        auto windows = CreateWindows(m_seam);
-        windows->form1->show();
-        QTest::qWait(1);
-        return windows;
-    }
-
-    // Clicks the centre of a cell with a real press and release.
-    static void Click(TForm1& form, const Cell& c, Qt::MouseButton button = Qt::LeftButton)
-    {
-        const PixelPoint centre = form.geometry().CellCentre(c);
-        QTest::mouseClick(&form, button, {}, QPoint(int(centre.x), int(centre.y)));
-    }
-
-    static bool AreaIsBlack(const TForm1& form)
-    {
-        const Geometry g = form.geometry();
-        const QImage& canvas = form.canvas();
-        for (std::int64_t y = g.OriginY(); y < g.OriginY() + g.BoardExtent() && y < canvas.height(); ++y)
-            for (std::int64_t x = g.OriginX(); x < g.OriginX() + g.BoardExtent() && x < canvas.width(); ++x)
-                if (canvas.pixel(int(x), int(y)) != qRgb(0, 0, 0))
-                    return false;
-        return true;
-    }
+    using WindowTest::WindowTest;
 
 private slots:
-    void init()
-    {
-        QFile::remove(m_configFile);
-        QDir(m_configFile).removeRecursively();
-    }
+    void init() { RemoveConfig(); }
 
     void firstStart()
     {
